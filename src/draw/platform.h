@@ -1,0 +1,58 @@
+// The seams of the platform: what tests and the capture tool replace so the
+// same demo code runs without a display, on a scripted or virtual clock, with
+// scripted Escape hits, handing every presented frame to a sink.
+//
+// Usage:
+//   SetHeadless(true);                 // before CreateGraphics: no window, no pacing
+//   SetClockSource([] { return t; });  // nullptr restores the system clock
+//   SetEscapeSource([] { return 0; }); // extra hits reported at each poll
+//   SetFrameSink([](const FrameView& f) { ... });
+#pragma once
+
+#include <functional>
+#include <vector>
+
+// One presented picture: rows top to bottom, 3 bytes (RGB) per pixel.
+struct FrameView {
+  const unsigned char* rgb;
+  int width;
+  int height;
+  long index;  // 1 for the picture of the first Flip, 2 for the second, ...
+};
+
+// Thrown out of Flip or KeyHit when the window is closed or the process is
+// asked to end (Ctrl+C, SIGTERM): the demo unwinds and exits cleanly.
+struct DemoQuit {};
+
+void SetHeadless(bool headless);
+bool IsHeadless();
+
+void SetClockSource(std::function<int()> clock);
+void SetEscapeSource(std::function<int()> hits);
+void SetFrameSink(std::function<void(const FrameView&)> sink);
+
+// Number of Flips since the display opened (the presents of CreateGraphics do not count).
+long FlipCount();
+
+// Copy the target as it is now: rows top to bottom, RGB.
+void ReadTarget(std::vector<unsigned char>& rgb);
+
+// The layer's memories of the OpenGL state it applied last, for tests.
+struct LayerMemory {
+  int blend;         // mode last applied, -1 before the first
+  unsigned texture;  // texture last bound
+  int texturing;     // 1 on, 0 off, -1 unknown
+};
+const LayerMemory& Memory();
+
+// Make the directory that holds the running executable the current one, so
+// data/ beside it is found wherever the program was started from.
+bool ChangeToExecutableDirectory();
+
+// Close the display and the audio output and shut the platform down,
+// restoring the desktop.
+void ShutdownPlatform();
+
+// Put the layer's OpenGL state and the drawing state back to the values the
+// display opened with, as CreateGraphics leaves them (for tests).
+void ResetDrawingState();
