@@ -13,11 +13,14 @@
 #include <cstring>
 
 #include "draw/layer.h"
+#include "draw/frames.h"
 #include "draw/pacer.h"
 
 namespace layer {
 void PumpEvents();
 void ResetInput();
+bool WindowHidden();
+bool skipping = false;
 }  // namespace layer
 
 namespace {
@@ -46,12 +49,22 @@ struct Display {
   FramePacer pacer;
 };
 
+// Why the frame being drawn is not shown.
+enum class Skip { None, CatchUp, Policy, Hidden };
+
 Display display;
 bool headless = false;
 bool hideMouse = false;
 int driverFlags = 0;
 std::string lastError;
 long flips = 0;
+long presents = 0;
+bool pacingInHeadless = false;
+bool warnedBehind = false;
+Skip skip = Skip::None;
+int catchUpLeft = 0;
+std::function<bool(long)> skipPolicy;
+std::function<void()> frameHook;
 std::function<void(const FrameView&)> frameSink;
 std::vector<unsigned char> readRows, frameRows;
 
@@ -142,7 +155,28 @@ void ResetLayerState(int width, int height) {
   SetScale(1.0f, 1.0f);
 }
 
+// Whether the frame that the Flip with this index presents is drawn and shown.
+void DecideNextFrame(long flip) {
+  if (skipPolicy && skipPolicy(flip)) {
+    skip = Skip::Policy;
+  } else if (catchUpLeft > 0) {
+    --catchUpLeft;
+    skip = Skip::CatchUp;
+  } else if (!headless && layer::WindowHidden()) {
+    skip = Skip::Hidden;  // nothing would be seen; keep the schedule, save the work
+  } else {
+    skip = Skip::None;
+  }
+  layer::skipping = skip != Skip::None;
+}
+
 }  // namespace
+
+bool DrawingSkipped() { return layer::skipping; }
+void SetSkipPolicy(std::function<bool(long)> policy) { skipPolicy = std::move(policy); }
+void SetPacing(bool on) { pacingInHeadless = on; }
+void SetFrameHook(std::function<void()> hook) { frameHook = std::move(hook); }
+long PresentCount() { return presents; }
 
 void SelectGLDriver(int defaultFlags) { driverFlags = defaultFlags; }
 
@@ -210,6 +244,9 @@ bool CreateGraphics(int width, int height, int depth, int hertz, int flags) {
   layer::ResetInput();
   ResetLayerState(width, height);
   flips = 0;
+  presents = 0;
+  catchUpLeft = 0;
+  warnedBehind = false;
 
   // Both buffers start black: clear and present twice without waiting.
   if (!headless) SDL_GL_SetSwapInterval(0);
@@ -218,18 +255,20 @@ bool CreateGraphics(int width, int height, int depth, int hertz, int flags) {
     if (!headless) Present();
   }
 
-  display.paced = !headless && hertz > 0;
-  display.pacer = FramePacer(1.0 / (hertz > 0 ? hertz : 60));
+  const double period = 1.0 / (hertz > 0 ? hertz : 60);
+  display.paced = hertz > 0 && (!headless || pacingInHeadless);
+  display.pacer = FramePacer(period);
   if (!headless) {
     int interval = MatchingSwapInterval(hertz);
     if (interval > 0 && SDL_GL_SetSwapInterval(interval) == 0) {
-      // The retrace paces the loop; the limiter stays as a slightly looser cap
+      // The retrace paces the loop; the wait stays as a slightly looser cap
       // for when presents stop blocking (a hidden or minimised window).
-      display.pacer = FramePacer(0.99 / hertz);
+      display.pacer = FramePacer(period, period * 0.99);
     } else {
       SDL_GL_SetSwapInterval(1);
     }
   }
+  DecideNextFrame(1);
   return true;
 }
 
@@ -249,14 +288,28 @@ void CloseGraphics() {
 void Flip(int sync) {
   if (!display.window) return;
   ++flips;
-  if (frameSink) {
-    ReadRows(frameRows);
-    frameSink(FrameView{frameRows.data(), display.width, display.height, flips});
+  if (skip == Skip::None || skip == Skip::Hidden) {
+    if (skip == Skip::None && frameSink) {
+      ReadRows(frameRows);
+      frameSink(FrameView{frameRows.data(), display.width, display.height, flips});
+    }
+    if (display.paced && sync != 0) WaitUntil(display.pacer.WaitUntil(MonotonicSeconds()));
+    if (skip == Skip::None) {
+      if (!headless) Present();
+      ++presents;
+    }
+    if (display.paced) {
+      catchUpLeft = display.pacer.Presented(MonotonicSeconds());
+      if (display.pacer.FallingBehind() && !warnedBehind) {
+        warnedBehind = true;
+        std::fprintf(stderr, "warning: drawing is too slow for 15 frames a second; the demo falls behind its music\n");
+      }
+    }
+    if (frameHook) frameHook();
+  } else if (skip == Skip::CatchUp) {
+    display.pacer.Skipped();
   }
-  if (!headless) {
-    if (display.paced && sync != 0) WaitUntil(display.pacer.Deadline(MonotonicSeconds()));
-    Present();
-  }
+  DecideNextFrame(flips + 1);
   layer::PumpEvents();
 }
 

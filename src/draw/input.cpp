@@ -8,6 +8,7 @@
 namespace {
 
 int escapeHits = 0;
+bool hidden = false;
 std::function<int()> escapeSource;
 
 }  // namespace
@@ -24,13 +25,25 @@ void PumpEvents() {
         break;
       case SDL_QUIT:
         throw DemoQuit{};
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_HIDDEN)
+          hidden = true;
+        if (event.window.event == SDL_WINDOWEVENT_RESTORED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
+            event.window.event == SDL_WINDOWEVENT_EXPOSED)
+          hidden = false;
+        break;
       default:
         break;
     }
   }
 }
 
-void ResetInput() { escapeHits = 0; }
+void ResetInput() {
+  escapeHits = 0;
+  hidden = false;
+}
+
+bool WindowHidden() { return hidden; }
 
 }  // namespace layer
 

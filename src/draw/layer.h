@@ -13,6 +13,7 @@ namespace layer {
 extern TDrawState state;
 extern LayerMemory memory;
 extern unsigned char colorBytes[4];  // the OpenGL current colour: clamped RGB and alpha byte
+extern bool skipping;                // the frame being drawn will not be shown: draw nothing
 
 // Make the OpenGL current colour equal the colour bytes.
 void ApplyColor();

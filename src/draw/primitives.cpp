@@ -19,7 +19,7 @@ inline void Vertex(float px, float py, float tx, float ty) {
 void Cls() { glClear(GL_COLOR_BUFFER_BIT); }
 
 void DrawImage(const TImage* image, float x, float y, int /*frame*/) {
-  if (!image || !image->texture) return;
+  if (!image || !image->texture || layer::skipping) return;
   layer::SetTexturing(true);
   layer::BindTexture(image->texture);
   float left = -image->handle_x, top = -image->handle_y;
@@ -37,6 +37,7 @@ void DrawImage(const TImage* image, float x, float y, int /*frame*/) {
 }
 
 void DrawRect(float x, float y, float width, float height) {
+  if (layer::skipping) return;
   layer::SetTexturing(false);
   glBegin(GL_QUADS);
   Vertex(0.0f, 0.0f, x, y);
@@ -47,6 +48,7 @@ void DrawRect(float x, float y, float width, float height) {
 }
 
 void DrawOval(float x, float y, float width, float height) {
+  if (layer::skipping) return;
   layer::SetTexturing(false);
   float xr = width * 0.5f, yr = height * 0.5f;
   int n = ToInt(double(std::fabs(xr)) + double(std::fabs(yr)));
@@ -61,6 +63,7 @@ void DrawOval(float x, float y, float width, float height) {
 }
 
 void Plot(float x, float y) {
+  if (layer::skipping) return;
   layer::SetTexturing(false);
   glBegin(GL_POINTS);
   glVertex2f(x + 0.5f, y + 0.5f);
@@ -68,6 +71,7 @@ void Plot(float x, float y) {
 }
 
 void DrawLine(float x, float y, float x2, float y2, int lastPixel) {
+  if (layer::skipping) return;
   layer::SetTexturing(false);
   float dx = x2 - x, dy = y2 - y;
   float ex = dx * state.tform_ix + dy * state.tform_iy + x;
