@@ -5,6 +5,7 @@
 
 #include "draw/image_decode.h"
 #include "draw/layer.h"
+#include "draw/pacer.h"
 
 namespace {
 
@@ -130,11 +131,18 @@ void Upload(TImage& image) {
 
 void AutoMidHandle(bool on) { autoMidHandle = on; }
 
+LoadTimings& LoadTimes() {
+  static LoadTimings timings;
+  return timings;
+}
+
 TImage* LoadImage(const std::string& path, int flags) {
+  const double started = MonotonicSeconds();
   Pixmap decoded;
   std::string error;
   if (!DecodeImageFile(path, decoded, error)) {
     std::fprintf(stderr, "warning: cannot load picture %s: %s\n", path.c_str(), error.c_str());
+    LoadTimes().imageDecode += MonotonicSeconds() - started;
     return nullptr;
   }
   auto* image = new TImage;  // lives until the program ends, like every resource of the demo
@@ -146,6 +154,9 @@ TImage* LoadImage(const std::string& path, int flags) {
     image->handle_x = float(image->width) * 0.5f;
     image->handle_y = float(image->height) * 0.5f;
   }
+  const double decodedAt = MonotonicSeconds();
   Upload(*image);
+  LoadTimes().imageDecode += decodedAt - started;
+  LoadTimes().textureUpload += MonotonicSeconds() - decodedAt;
   return image;
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // One presented picture: rows top to bottom, 3 bytes (RGB) per pixel.
@@ -56,3 +57,17 @@ void ShutdownPlatform();
 // Put the layer's OpenGL state and the drawing state back to the values the
 // display opened with, as CreateGraphics leaves them (for tests).
 void ResetDrawingState();
+
+// Seconds spent loading so far, summed over every load (for the capture tool's
+// start-up report; assign {} to start counting afresh).
+struct LoadTimings {
+  double imageDecode = 0;    // reading, decoding and masking pictures
+  double textureUpload = 0;  // building and uploading their textures
+  double musicDecode = 0;    // decoding music, on the prefetch thread where one ran
+  double musicWait = 0;      // how long LoadSound held up its caller (the wait, or the whole decode)
+};
+LoadTimings& LoadTimes();
+
+// Start decoding a sound file on a second thread; the next LoadSound of the
+// same path takes its result (same sound, same warnings) instead of decoding.
+void PrefetchSound(const std::string& path);

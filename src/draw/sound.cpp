@@ -1,14 +1,18 @@
-// Music: decoded completely at load time, played through one SDL audio
-// device that is opened, paused, while the sound loads, so that Play starts it
-// within one audio buffer. Without an audio device the demo runs silent.
+// Music: decoded completely at load time (or beforehand, on a second thread
+// started by PrefetchSound), played through one SDL audio device that is
+// opened, paused, while the sound loads, so that Play starts it within one
+// audio buffer. Without an audio device the demo runs silent.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "draw/draw.h"
+#include "draw/pacer.h"
+#include "draw/platform.h"
 
 namespace {
 
@@ -20,6 +24,22 @@ struct Output {
 };
 
 Output output;
+
+// A decode running ahead of its LoadSound; the worker owns every field but
+// path until it is joined.
+struct Prefetch {
+  std::string path;
+  std::thread worker;
+  PcmData pcm;
+  std::string error;
+  bool decoded = false;
+  double seconds = 0;
+  ~Prefetch() {
+    if (worker.joinable()) worker.join();
+  }
+};
+
+Prefetch prefetch;
 
 void FillAudio(void*, Uint8* stream, int length) {
   auto* out = reinterpret_cast<int16_t*>(stream);
@@ -69,10 +89,36 @@ void OpenOutputFor(const TSound& sound) {
 
 }  // namespace
 
+void PrefetchSound(const std::string& path) {
+  if (prefetch.worker.joinable()) prefetch.worker.join();
+  prefetch.path = path;
+  prefetch.worker = std::thread([] {
+    const double started = MonotonicSeconds();
+    prefetch.decoded = DecodeOggVorbisFile(prefetch.path, prefetch.pcm, prefetch.error);
+    prefetch.seconds = MonotonicSeconds() - started;
+  });
+}
+
 TSound* LoadSound(const std::string& path, int flags) {
   auto* sound = new TSound;  // lives until the program ends
   std::string error;
-  if (!DecodeOggVorbisFile(path, sound->pcm, error)) {
+  bool decoded = false;
+  const double started = MonotonicSeconds();
+  if (prefetch.worker.joinable() && prefetch.path == path) {
+    prefetch.worker.join();
+    LoadTimes().musicWait += MonotonicSeconds() - started;
+    LoadTimes().musicDecode += prefetch.seconds;
+    decoded = prefetch.decoded;
+    sound->pcm = std::move(prefetch.pcm);
+    error = std::move(prefetch.error);
+    prefetch.pcm = PcmData();
+    prefetch.error.clear();
+  } else {
+    decoded = DecodeOggVorbisFile(path, sound->pcm, error);
+    LoadTimes().musicDecode += MonotonicSeconds() - started;
+    LoadTimes().musicWait += MonotonicSeconds() - started;
+  }
+  if (!decoded) {
     std::fprintf(stderr, "warning: cannot load music %s: %s\n", path.c_str(), error.c_str());
     delete sound;
     return nullptr;

@@ -5,17 +5,13 @@
 #include "main/demo.h"
 #include "scenes/scene_state.h"
 
-void RunScenes() {
-  Scene1();
-  Scene2();
-  Scene3();
-  Scene4();
-  Scene5();
-  Scene6();
-  Scene7();
-  Scene8();
-  Scene9();
-  Scene10();
+void RunScenes(const std::function<void(int)>& onScene) {
+  static void (*const kScenes[])() = {Scene1, Scene2, Scene3, Scene4, Scene5,
+                                      Scene6, Scene7, Scene8, Scene9, Scene10};
+  for (int i = 0; i < 10; ++i) {
+    if (onScene) onScene(i + 1);
+    kScenes[i]();
+  }
 }
 
 int RunDemo() {

@@ -1,13 +1,16 @@
 // Start-up: the display, the feedback textures, the 25 picture loads of 23
 // files, the music, the scene variables' first values, the scene clock and the
-// start of the music, in that order.
+// start of the music, in that order. The music is decoded on a second thread
+// while the display opens and the pictures load; LoadSound takes the result.
 #include <algorithm>
 
+#include "draw/platform.h"
 #include "fx/fx.h"
 #include "main/demo.h"
 #include "scenes/scene_state.h"
 
 bool Startup() {
+  PrefetchSound("data/tusmu.ogg");
   demo.spin = demo.slideX = demo.slideX2 = demo.twistPhase = demo.flashFrame = demo.animFrame = 0.0f;
   demo.signIndex = 0;
 
