@@ -86,9 +86,6 @@ struct Bounds {
 };
 Bounds BoundsOf(const TracePolygon& polygon);
 
-// An opaque picture of one colour, loaded as start-up loads the demo's (mid
-// handle, flags -1).
-TImage* SolidPicture(const std::string& name, int width, int height, Rgb colour);
 
 // Scenes start on an open display with the drawing state as start-up leaves
 // it (blend mode 3, clear colour 1, 1, 10), a fresh scene record, the feedback

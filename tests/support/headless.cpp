@@ -124,3 +124,24 @@ void WriteJpeg(const std::string& path, int width, int height, const std::vector
   jpeg_destroy_compress(&cinfo);
   std::fclose(file);
 }
+
+TImage* FixturePicture(const std::string& name, int width, int height, const std::vector<unsigned char>& rgba) {
+  const std::string path = TempPath(name + ".png");
+  WritePng(path, width, height, 4, rgba);
+  AutoMidHandle(true);
+  TImage* image = LoadImage(path, -1);
+  AutoMidHandle(false);
+  EXPECT_NE(image, nullptr) << name;
+  return image;
+}
+
+TImage* SolidPicture(const std::string& name, int width, int height, const Rgb& colour) {
+  std::vector<unsigned char> rgba(size_t(width) * height * 4);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    rgba[i] = (unsigned char)colour.r;
+    rgba[i + 1] = (unsigned char)colour.g;
+    rgba[i + 2] = (unsigned char)colour.b;
+    rgba[i + 3] = 255;
+  }
+  return FixturePicture(name, width, height, rgba);
+}

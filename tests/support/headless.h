@@ -39,5 +39,11 @@ int CountNot(const Rgb& c, int x0, int y0, int x1, int y1);
 // A small picture written by a test, in a temporary directory that is removed
 // when the test process ends.
 std::string TempPath(const std::string& name);
+// A picture made by a test, written as a PNG and loaded as the demo loads its
+// own, with its handle at its centre.
+TImage* FixturePicture(const std::string& name, int width, int height, const std::vector<unsigned char>& rgba);
+// The same, of one opaque colour.
+TImage* SolidPicture(const std::string& name, int width, int height, const Rgb& colour);
+
 void WritePng(const std::string& path, int width, int height, int channels, const std::vector<unsigned char>& pixels);
 void WriteJpeg(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb, int quality = 100);

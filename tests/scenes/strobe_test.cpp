@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "scenes/scene_state.h"
-#include "scenes_late/late.h"
+#include "scenes/late.h"
 #include "support/scripted.h"
 
 namespace {
@@ -53,9 +53,9 @@ class StrobeTest : public LateSceneTest {
   void SetUp() override {
     LateSceneTest::SetUp();
     for (int i = 0; i < 4; ++i) {
-      demo.kivviFlash[i] = SolidImage("flash" + std::to_string(i), 200, 200, kFlash[i]);
-      demo.zorvoAnim[i] = SolidImage("zorvo" + std::to_string(i), 40, 40, kZorvo[i]);
-      demo.mekkoAnim[i] = SolidImage("mekko" + std::to_string(i), 40, 40, kMekko[i]);
+      demo.kivviFlash[i] = SolidPicture("flash" + std::to_string(i), 200, 200, kFlash[i]);
+      demo.zorvoAnim[i] = SolidPicture("zorvo" + std::to_string(i), 40, 40, kZorvo[i]);
+      demo.mekkoAnim[i] = SolidPicture("mekko" + std::to_string(i), 40, 40, kMekko[i]);
     }
   }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "scenes/scene_state.h"
-#include "scenes_late/late.h"
+#include "scenes/late.h"
 #include "support/scripted.h"
 
 namespace {
@@ -63,7 +63,7 @@ bool SplitEdges(const Picture& p) {
 TEST_F(Scene9Test, EffectsFollowTheirWindowsToTheMillisecond) {
   // A white figure covering the screen: drawn at alpha 0.4 in rose, it lifts
   // red above 100 and blue above 50 everywhere.
-  demo.zorvolasit = SolidImage("cover", 800, 600, Rgb{255, 255, 255});
+  demo.zorvolasit = SolidPicture("cover", 800, 600, Rgb{255, 255, 255});
   const struct {
     int elapsed;
     int tiles;  // 0: the picture does not repeat
@@ -96,7 +96,7 @@ TEST_F(Scene9Test, FigureGoesInBeforeTheTilesSoEveryTileCarriesIt) {
   std::vector<Picture> with, without;
   for (int elapsed : {77080, 77081}) {
     demo = DemoState();
-    demo.zorvolasit = SolidImage("figure", 200, 200, Rgb{255, 255, 255});
+    demo.zorvolasit = SolidPicture("figure", 200, 200, Rgb{255, 255, 255});
     with.push_back(EffectsAt(elapsed));
     demo = DemoState();
     without.push_back(EffectsAt(elapsed));
@@ -123,7 +123,7 @@ TEST_F(Scene9Test, FirstTwisterTurnsByTheAngleScene4Left) {
 }
 
 TEST_F(Scene9Test, VeilTurnsFromWhiteToRoseAndTheDancerIsTintedRose) {
-  demo.tanssija = SolidImage("dancer", 50, 50, Rgb{255, 255, 255});
+  demo.tanssija = SolidPicture("dancer", 50, 50, Rgb{255, 255, 255});
   demo.slideX = 400.0f;
   SetColor(255, 255, 255);  // as scene 8 leaves it
   // Multiples of 360 ms leave the dancer upright and level at y 300.

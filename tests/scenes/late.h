@@ -25,10 +25,6 @@ class LateSceneTest : public DisplayTest {
   void SetUp() override;
 };
 
-// A picture of one colour, opaque, written as PNG and loaded as the demo loads.
-TImage* SolidImage(const std::string& name, int width, int height, Rgb colour);
-// A picture written as PNG from RGBA rows and loaded as the demo loads.
-TImage* PngImage(const std::string& name, int width, int height, const std::vector<unsigned char>& rgba);
 
 // Keeps the pictures presented by the Flips it is told to keep, counted from 1
 // for the first Flip after it was made, and calls a hook at every Flip (after

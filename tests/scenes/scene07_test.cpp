@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "scenes/scene_state.h"
-#include "scenes_late/late.h"
+#include "scenes/late.h"
 #include "support/scripted.h"
 
 namespace {
@@ -14,8 +14,8 @@ class Scene7Test : public LateSceneTest {
   void SetUp() override {
     LateSceneTest::SetUp();
     // The backdrop, drawn at half alpha, lies in the top-left quarter only.
-    demo.kepra = SolidImage("kepra", 200, 200, Rgb{0, 100, 0});
-    demo.juna = SolidImage("juna", 100, 40, Rgb{120, 0, 0});
+    demo.kepra = SolidPicture("kepra", 200, 200, Rgb{0, 100, 0});
+    demo.juna = SolidPicture("juna", 100, 40, Rgb{120, 0, 0});
   }
 
   // The second frame of a scene 7 whose frames both fall at this time. The

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "scenes/scene_state.h"
-#include "scenes_late/late.h"
+#include "scenes/late.h"
 #include "support/scripted.h"
 
 namespace {
@@ -29,7 +29,7 @@ class Scene10Test : public LateSceneTest {
         const int g = 10 + 30 * (((x + y) / 7) % 2) + y / 15;
         rgba.insert(rgba.end(), {30, (unsigned char)g, 30, 255});
       }
-    return PngImage("backdrop" + std::to_string(width), width, 300, rgba);
+    return FixturePicture("backdrop" + std::to_string(width), width, 300, rgba);
   }
 
   // Runs scene 10 through frames at the given times (escaping after the last)
@@ -94,7 +94,7 @@ TEST_F(Scene10Test, KaleidoscopeAndTilesTakeTurnsOnTheirMilliseconds) {
 int EdgeRed(const Picture& p) { return p.At(40, 300).r; }
 
 TEST_F(Scene10Test, ClosingVeilBeginsAt116600) {
-  demo.fonka = SolidImage("white", 1000, 300, Rgb{255, 255, 255});
+  demo.fonka = SolidPicture("white", 1000, 300, Rgb{255, 255, 255});
   // Fifty frames at one time: the white opening veil at 0.5 over a picture
   // untouched at 116599, and at 116600 over one the black veil has darkened
   // to 0.49 (alpha bytes 127 and 124).
@@ -109,7 +109,7 @@ TEST_F(Scene10Test, ClosingVeilBeginsAt116600) {
 }
 
 TEST_F(Scene10Test, OpeningVeilFadesByFramesWhileTheClosingOneClamps) {
-  demo.fonka = SolidImage("white", 1000, 300, Rgb{255, 255, 255});
+  demo.fonka = SolidPicture("white", 1000, 300, Rgb{255, 255, 255});
   Recorder recorder({1, 2, 50, 99, 100, 101, 102, 110});
   Run(Frames({{119000, 110}}), recorder);
   // Flip k shows the white veil at 1 - k / 100 over frame k - 1, which the
@@ -131,7 +131,7 @@ TEST_F(Scene10Test, ScrollerStartsAt1648AndAHalfAndRisesByOneAndAHalf) {
       const unsigned char top = y < 100 ? 255 : 0;
       rgba.insert(rgba.end(), {(unsigned char)(255 - top), 0, top, 255});
     }
-  demo.skroll = PngImage("scroller", 16, 2400, rgba);
+  demo.skroll = FixturePicture("scroller", 16, 2400, rgba);
   Recorder recorder({1, 2});
   // At 108 s the vertical scale is 1.0 and the scroller's centre is at x 415.
   Run({108000, 108000}, recorder);

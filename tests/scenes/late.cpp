@@ -1,5 +1,5 @@
 // Helpers for the tests of scenes 6 to 10.
-#include "scenes_late/late.h"
+#include "scenes/late.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,26 +20,6 @@ void LateSceneTest::SetUp() {
   SetClsColor(1, 1, 10);
   SetBlend(3);
   Cls();
-}
-
-TImage* PngImage(const std::string& name, int width, int height, const std::vector<unsigned char>& rgba) {
-  const std::string path = TempPath(name + ".png");
-  WritePng(path, width, height, 4, rgba);
-  TImage* image = LoadImage(path, -1);
-  EXPECT_NE(image, nullptr) << name;
-  return image;
-}
-
-TImage* SolidImage(const std::string& name, int width, int height, Rgb colour) {
-  std::vector<unsigned char> rgba;
-  rgba.reserve(size_t(width) * height * 4);
-  for (int i = 0; i < width * height; ++i) {
-    rgba.push_back((unsigned char)colour.r);
-    rgba.push_back((unsigned char)colour.g);
-    rgba.push_back((unsigned char)colour.b);
-    rgba.push_back(255);
-  }
-  return PngImage(name, width, height, rgba);
 }
 
 Recorder::Recorder(std::vector<long> keep, std::function<void(long)> onFlip) : state_(std::make_shared<State>()) {
