@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include "draw/frames.h"
 #include "fx/fx.h"
 
 namespace fx {

@@ -11,6 +11,7 @@ struct Corner {
 }  // namespace
 
 int FxKaleido(int blend, float bright) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(blend != 0);
   const int w = int(feedback.screenW / 2.0f), h = int(feedback.screenH / 2.0f);
   glBindTexture(GL_TEXTURE_2D, feedback.feedbackTex);

@@ -4,6 +4,7 @@
 #include "fx/frame.h"
 
 int FxPixelate(float size, int nearest, int overlay, float r, float g, float b) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(false);
   fx::CopyScreen();
   glClear(GL_COLOR_BUFFER_BIT);

@@ -3,6 +3,7 @@
 #include "fx/frame.h"
 
 int FxRgbSplit(float dx, float dy) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(true);
   fx::CopyScreen();
   fx::BeginModelView();

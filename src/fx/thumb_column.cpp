@@ -3,6 +3,7 @@
 #include "fx/frame.h"
 
 int FxThumbColumn(int copy, int blend, float bright, float x) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(blend != 0);
   glBindTexture(GL_TEXTURE_2D, feedback.feedbackTex);
   if (copy == 1) fx::CopyScreen();

@@ -2,6 +2,7 @@
 #include "fx/frame.h"
 
 int FxTiles(int count) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(false);
   const float n = float(count);
   fx::CopyScreen();

@@ -4,6 +4,7 @@
 #include "fx/frame.h"
 
 int FxZoomEcho(float r, float g, float b, float dz, float angle) {
+  if (DrawingSkipped()) return 0;  // nothing of a skipped frame is shown
   fx::BeginEffect(true);
   // A 4:3 frustum whose plane at z = -1 covers the screen exactly.
   glFrustum(-0.01f, 0.01f, -0.0075f, 0.0075f, 0.01f, 1135);
