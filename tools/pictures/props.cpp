@@ -168,7 +168,7 @@ void Passenger(cairo_t* cr, double x, double y, double w, double h, double look)
   cairo_stroke(cr);
 }
 
-void Carriage(cairo_t* cr, double x0, double x1, Rgb body, double look) {
+void Carriage(cairo_t* cr, double x0, double x1, Rgb body, double look, int windows) {
   RoundRect(cr, x0 - 4, 28, x1 - x0 + 8, 16, 8);  // roof
   FillOutline(cr, pal::kPlum, pal::kInk, 4);
   RoundRect(cr, x0, 38, x1 - x0, 78, 10);
@@ -177,27 +177,18 @@ void Carriage(cairo_t* cr, double x0, double x1, Rgb body, double look) {
   SetColor(cr, pal::kYellow);
   cairo_fill(cr);
   const double span = x1 - x0, w = 38;
-  for (int i = 0; i < 3; ++i)
-    Passenger(cr, x0 + 14 + i * (span - 28 - w) / 2, 48, w, 38, i == 1 ? -look : look);
-  for (double wx : {x0 + 30, x0 + 58, x1 - 58, x1 - 30}) Wheel(cr, wx, 124, 14, wx * 0.05);
+  for (int i = 0; i < windows; ++i)
+    Passenger(cr, x0 + 14 + i * (span - 28 - w) / (windows - 1), 48, w, 38, i == 1 ? -look : look);
+  if (span < 150) {
+    for (double wx : {x0 + 30, x1 - 30}) Wheel(cr, wx, 124, 14, wx * 0.05);
+  } else {
+    for (double wx : {x0 + 30, x0 + 58, x1 - 58, x1 - 30}) Wheel(cr, wx, 124, 14, wx * 0.05);
+  }
 }
 
-}  // namespace
-
-Canvas DrawTrain() {
-  Canvas c(600, 150);
-  cairo_t* cr = c.cr();
-
-  // Couplings first, so the cars cover their ends.
-  cairo_move_to(cr, 226, 108);
-  cairo_line_to(cr, 424, 108);
-  StrokeOutlined(cr, pal::kPlum, 6, pal::kInk, 3);
-
-  // The carriages.
-  Carriage(cr, 242, 408, pal::kTeal, 0.8);
-  Carriage(cr, 424, 590, pal::kBlue, 0.8);
-
-  // The locomotive, facing left: cowcatcher, frame, boiler, chimney, cab.
+// A locomotive facing left, its cab ending at x = 236: cowcatcher, frame,
+// boiler, chimney, cab.
+void Locomotive(cairo_t* cr) {
   cairo_move_to(cr, 8, 138);
   cairo_line_to(cr, 34, 106);
   cairo_line_to(cr, 40, 138);
@@ -252,6 +243,28 @@ Canvas DrawTrain() {
   cairo_move_to(cr, 94 + 10, 114);
   cairo_line_to(cr, 146 + 10, 114);
   StrokeOutlined(cr, pal::kCream, 5, pal::kInk, 2.5);
+}
+
+}  // namespace
+
+// A locomotive at each end, so the train reads right whichever way its row
+// slides across the screen.
+Canvas DrawTrain() {
+  Canvas c(600, 150);
+  cairo_t* cr = c.cr();
+
+  // The coupling first, so the car and the cabs cover its ends.
+  cairo_move_to(cr, 226, 108);
+  cairo_line_to(cr, 374, 108);
+  StrokeOutlined(cr, pal::kPlum, 6, pal::kInk, 3);
+
+  Carriage(cr, 242, 358, pal::kTeal, 0.8, 2);
+  Locomotive(cr);
+  cairo_save(cr);
+  cairo_translate(cr, 600, 0);
+  cairo_scale(cr, -1, 1);
+  Locomotive(cr);
+  cairo_restore(cr);
   return c;
 }
 
