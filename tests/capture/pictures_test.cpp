@@ -62,4 +62,24 @@ TEST(CapturePictures, StillIsTheFirstFrameAtOrAfterItsTime) {
   }
 }
 
+// Stills skip the frames before the ones asked for; in the scenes that draw
+// over the last frame or read back the feedback texture, the frame shown comes
+// out the same as when twenty more frames before it are drawn.
+TEST(CapturePictures, FastForwardedStillsEqualFramesDrawnFromEarlier) {
+  const long times[] = {36000, 64000, 85000, 110000};  // scenes 4, 7, 9 and 10
+  const std::string stills = TempPath("late-stills");
+  Outcome run = Capture("--stills 36000,64000,85000,110000 --out '" + stills + "'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  for (long t : times) {
+    const long k = FrameAt(t);
+    const std::string frames = TempPath("late-frames-" + std::to_string(t));
+    run = Capture("--frames " + std::to_string(k - 20) + "-" + std::to_string(k) + " --out '" + frames + "'");
+    ASSERT_EQ(run.status, 0) << run.output;
+    Picture still = ReadPicture(StillPath(stills, t));
+    Picture frame = ReadPicture(FramePath(frames, k));
+    ASSERT_EQ(still.width, 800) << t;
+    EXPECT_TRUE(still.pixels == frame.pixels) << "still at " << t << " ms differs from frame " << k;
+  }
+}
+
 }  // namespace

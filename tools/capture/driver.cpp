@@ -3,10 +3,12 @@
 // frame asked for is done.
 #include "driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
 #include "draw/draw.h"
+#include "draw/frames.h"
 #include "main/demo.h"
 
 namespace {
@@ -18,6 +20,13 @@ struct StopCapture {};
 constexpr int kClockBase = 0;
 
 }  // namespace
+
+std::function<bool(long)> SkipAllBut(std::vector<long> wanted) {
+  return [wanted = std::move(wanted)](long flip) {
+    auto next = std::lower_bound(wanted.begin(), wanted.end(), flip);  // the first wanted at or after flip
+    return next == wanted.end() || *next - flip > kFastForwardMargin;
+  };
+}
 
 double Now() {
   using Clock = std::chrono::steady_clock;
@@ -40,6 +49,9 @@ CaptureResult RunCapture(const CaptureHooks& hooks) {
     return kClockBase + int(FrameTime(k));
   });
   if (hooks.onFrame) SetFrameSink(hooks.onFrame);
+  // Skipped frames run every scene step but draw nothing, and every frame
+  // starts from a cleared target, so the frames after them come out the same.
+  if (hooks.skip) SetSkipPolicy(hooks.skip);
 
   try {
     const double started = Now();
@@ -60,6 +72,7 @@ CaptureResult RunCapture(const CaptureHooks& hooks) {
     result.error = e.what();
   }
   result.frames = FlipCount();
+  SetSkipPolicy(nullptr);
   SetFrameSink(nullptr);
   SetClockSource(nullptr);
   SetEscapeSource(nullptr);

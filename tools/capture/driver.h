@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "draw/platform.h"
 
@@ -25,7 +26,15 @@ struct CaptureHooks {
   std::function<void(const FrameView&)> onFrame;   // each presented picture (set: one readback per Flip)
   std::function<void(long)> onFrameDone;           // frame k's work is over (next clock reading or the end)
   long stopAfter = -1;                             // end the run once this frame is done; -1 runs it all
+  std::function<bool(long)> skip;                  // frames for which it is true run but are not drawn
 };
+
+// Frames drawn before each one asked for when fast-forwarding.
+constexpr long kFastForwardMargin = 2;
+
+// Skip every frame but those in [w - kFastForwardMargin, w] for a wanted w
+// (wanted sorted ascending).
+std::function<bool(long)> SkipAllBut(std::vector<long> wanted);
 
 struct CaptureResult {
   bool started = false;      // Startup opened the display

@@ -97,6 +97,9 @@ int RunStills(const Options& options) {
   size_t next = 0;
   CaptureHooks hooks;
   hooks.stopAfter = wanted.back().first;
+  std::vector<long> frames;
+  for (const auto& w : wanted) frames.push_back(w.first);
+  hooks.skip = SkipAllBut(frames);
   hooks.onFrame = [&](const FrameView& frame) {
     for (; next < wanted.size() && wanted[next].first == frame.index; ++next)
       WritePng(PngPath(options.out, 't', 6, wanted[next].second), frame);
@@ -112,6 +115,8 @@ int RunStills(const Options& options) {
 int RunFrames(const Options& options) {
   CaptureHooks hooks;
   hooks.stopAfter = options.last;
+  const long first = options.first;
+  hooks.skip = [first](long flip) { return flip < first - kFastForwardMargin; };
   hooks.onFrame = [&](const FrameView& frame) {
     if (frame.index >= options.first && frame.index <= options.last)
       WritePng(PngPath(options.out, 'f', 5, frame.index), frame);
