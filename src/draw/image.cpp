@@ -2,6 +2,7 @@
 // handle, and upload one power-of-two texture per picture.
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "draw/image_decode.h"
 #include "draw/layer.h"
@@ -10,6 +11,9 @@
 namespace {
 
 bool autoMidHandle = false;
+
+// Every picture lives until the program ends; owned here so it is released then.
+std::vector<std::unique_ptr<TImage>> loadedImages;
 
 int NextPowerOfTwo(int v) {
   int p = 1;
@@ -145,7 +149,8 @@ TImage* LoadImage(const std::string& path, int flags) {
     LoadTimes().imageDecode += MonotonicSeconds() - started;
     return nullptr;
   }
-  auto* image = new TImage;  // lives until the program ends, like every resource of the demo
+  loadedImages.push_back(std::make_unique<TImage>());
+  TImage* image = loadedImages.back().get();
   image->flags = flags == -1 ? kImageAutoFlags : flags;
   image->width = decoded.width;
   image->height = decoded.height;

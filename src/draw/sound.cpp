@@ -8,7 +8,9 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <thread>
+#include <vector>
 
 #include "draw/draw.h"
 #include "draw/pacer.h"
@@ -40,6 +42,19 @@ struct Prefetch {
 };
 
 Prefetch prefetch;
+
+// Every sound and channel lives until the program ends; they are owned here
+// so that they are released then, once the audio output has stopped reading.
+struct Loaded {
+  std::vector<std::unique_ptr<TSound>> sounds;
+  std::vector<std::unique_ptr<TChannel>> channels;
+  ~Loaded() {
+    if (output.device) SDL_CloseAudioDevice(output.device);
+    output.device = 0;
+  }
+};
+
+Loaded loaded;
 
 void FillAudio(void*, Uint8* stream, int length) {
   auto* out = reinterpret_cast<int16_t*>(stream);
@@ -100,7 +115,7 @@ void PrefetchSound(const std::string& path) {
 }
 
 TSound* LoadSound(const std::string& path, int flags) {
-  auto* sound = new TSound;  // lives until the program ends
+  auto sound = std::make_unique<TSound>();
   std::string error;
   bool decoded = false;
   const double started = MonotonicSeconds();
@@ -120,18 +135,19 @@ TSound* LoadSound(const std::string& path, int flags) {
   }
   if (!decoded) {
     std::fprintf(stderr, "warning: cannot load music %s: %s\n", path.c_str(), error.c_str());
-    delete sound;
     return nullptr;
   }
   if (!error.empty()) std::fprintf(stderr, "warning: music %s: %s\n", path.c_str(), error.c_str());
   sound->looped = (flags & 1) != 0;
   OpenOutputFor(*sound);
-  return sound;
+  loaded.sounds.push_back(std::move(sound));
+  return loaded.sounds.back().get();
 }
 
 TChannel* Play(TSound* sound) {
   if (!sound) return nullptr;
-  auto* channel = new TChannel{sound};  // the demo never releases it
+  loaded.channels.push_back(std::make_unique<TChannel>(TChannel{sound}));
+  TChannel* channel = loaded.channels.back().get();
   if (!output.device) return channel;
   SDL_LockAudioDevice(output.device);
   output.sound = sound;

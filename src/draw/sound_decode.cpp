@@ -124,17 +124,22 @@ bool Decode(const unsigned char* data, size_t size, bool seekable, PcmData& out,
       MixWeights(info->channels, left, right);
       weightsFor = info->channels;
     }
-    for (long i = 0; i < frames && out.Frames() < kMaxFrames; ++i) {
+    const long room = long(kMaxFrames - out.Frames());
+    if (frames > room) frames = room;
+    const size_t at = out.samples.size();
+    out.samples.resize(at + size_t(frames) * size_t(out.channels));
+    int16_t* dest = out.samples.data() + at;
+    for (long i = 0; i < frames; ++i) {
       float l = 0, r = 0;
       for (int ch = 0; ch < info->channels; ++ch) {
         l += pcm[ch][i] * left[size_t(ch)];
         r += pcm[ch][i] * right[size_t(ch)];
       }
       if (out.channels == 1) {
-        out.samples.push_back(ToSample((l + r) * 0.5f));
+        *dest++ = ToSample((l + r) * 0.5f);
       } else {
-        out.samples.push_back(ToSample(l));
-        out.samples.push_back(ToSample(r));
+        *dest++ = ToSample(l);
+        *dest++ = ToSample(r);
       }
     }
     if (out.Frames() >= kMaxFrames) {
