@@ -20,12 +20,22 @@ namespace {
 
 class FramesTest : public DisplayTest {
  protected:
+  // Reopen the display paced as on a desktop; TearDown reopens it unpaced.
+  void OpenPaced() {
+    SetPacing(true);
+    paced_ = true;
+    ASSERT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
+  }
   void TearDown() override {
     SetSkipPolicy(nullptr);
     SetFrameHook(nullptr);
     SetPacing(false);
+    if (paced_) EXPECT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
     DisplayTest::TearDown();
   }
+
+ private:
+  bool paced_ = false;
 };
 
 TEST_F(FramesTest, SkippedFrameDrawsNothingButKeepsEveryStateChange) {
@@ -128,8 +138,7 @@ TEST_F(FramesTest, FrameShownAfterSkippedOnesEqualsTheFullRender) {
 
 // A renderer that needs at least 40 ms for every frame it shows, on the real clock.
 TEST_F(FramesTest, SlowRendererKeepsTheSixtyHertzScheduleShowingFewerFrames) {
-  SetPacing(true);
-  ASSERT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
+  OpenPaced();
   InitFeedback(800, 600);
   SetBlend(3);
   demo = DemoState();
@@ -176,8 +185,7 @@ TEST_F(FramesTest, SlowRendererKeepsTheSixtyHertzScheduleShowingFewerFrames) {
 }
 
 TEST_F(FramesTest, FastRendererShowsEveryFrame) {
-  SetPacing(true);
-  ASSERT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
+  OpenPaced();
   auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < 60; ++i) {
     Cls();
