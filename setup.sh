@@ -1,7 +1,9 @@
 #!/bin/sh
 # Set-up for a Debian 12 machine: installs what is missing, builds, and then
 #   sh setup.sh demo   makes data/ and starts the demo
-#   sh setup.sh test   runs every test headless
+#   sh setup.sh test   runs every test headless: the suite, the same suite built
+#                      with AddressSanitizer and UndefinedBehaviorSanitizer, and
+#                      the decoders' fuzz targets for 30 s each
 set -eu
 mode=${1:-demo}
 cd "$(dirname "$0")"
@@ -33,5 +35,14 @@ cmake --build build -j "$jobs"
 
 case "$mode" in
   demo) exec ./build/demo ;;
-  test) ctest --test-dir build --output-on-failure -j "$jobs" ;;
+  test)
+    ctest --test-dir build --output-on-failure -j "$jobs"
+    cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEMO_SANITIZE=ON
+    cmake --build build-sanitize -j "$jobs"
+    # The whole-program runs on a real X server are covered by the plain build.
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(pwd)/tests/sanitize.supp \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -E '^System\.'
+    sh tools/fuzz/run.sh 30
+    ;;
 esac
