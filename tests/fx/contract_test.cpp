@@ -1,36 +1,11 @@
 // What every effect promises the 2D layer: OpenGL is left as the layer left it,
 // so the layer's next draws come out exactly as they would have without the
 // effect; and an effect allocates nothing once it has run.
-#include <atomic>
-#include <cstdlib>
 #include <functional>
-#include <new>
 
 #include "fx_fixture.h"
+#include "support/allocations.h"
 
-// Every allocation of the process is counted; the replacements form one
-// complete set, so whatever is allocated by one is freed by another of them.
-namespace {
-std::atomic<long> allocations{0};
-void* Allocate(std::size_t size) noexcept {
-  ++allocations;
-  return std::malloc(size ? size : 1);
-}
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (void* p = Allocate(size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
@@ -150,10 +125,10 @@ TEST_F(ContractTest, EffectsLeaveTheLayersStateAlone) {
       SCOPED_TRACE(testing::Message() << effect.name << (endWithImage ? ", after an image" : ", after a rectangle"));
       DrawBefore(endWithImage);
       const LayerGLState before = LayerGLState::Now();
-      const long allocated = allocations;
+      const long allocated = AllocationsSoFar();
       effect.run();
       if (!endWithImage) {
-        EXPECT_EQ(allocations - allocated, 0) << "allocations in the second call";
+        EXPECT_EQ(AllocationsSoFar() - allocated, 0) << "allocations in the second call";
       }
       LayerGLState::Now().ExpectEqual(before);
       EXPECT_TRUE(DrawAfter() == reference) << "the next draws differ";
