@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -145,6 +146,21 @@ TEST(System, TenEscapesEndTheDemoWithinSeconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
   }
   EXPECT_EQ(demo.Wait(15), 0) << demo.Stderr();
+}
+
+TEST(System, WithoutAnAudioDeviceItRunsSilentAfterOneNotice) {
+  Xvfb x;
+  ASSERT_FALSE(x.display().empty());
+  Demo demo(DesktopEnv(x, "no-such-audio-driver"));
+  AwaitWindow(x);
+  for (int i = 0; i < 10; ++i) {
+    X(x, "xdotool key Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  }
+  EXPECT_EQ(demo.Wait(15), 0) << demo.Stderr();
+  const std::string err = demo.Stderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("silent"), std::string::npos) << err;
 }
 
 TEST(System, EscapeHeldDownOrHammeredEndsOneSceneAPoll) {
