@@ -170,15 +170,20 @@ TEST_F(FramesTest, SlowRendererKeepsTheSixtyHertzScheduleShowingFewerFrames) {
   } while (!SceneEnds(2.0f));
   ASSERT_GT(presents.size(), 10u);
   // The frames counted so far follow the 60 Hz schedule from the first
-  // present: never ahead of it, and behind by no more than the frames the
-  // renderer had no time to show.
-  for (const Present& p : presents) {
+  // present: never ahead of it and, once the first frames (which also pay for
+  // the driver compiling its pipelines) are caught up with, never behind by
+  // more than the frames the renderer had no time to show.
+  auto lag = [&](const Present& p) {
     double scheduled = std::chrono::duration<double>(p.at - presents.front().at).count() * 60;
-    double counted = double(p.flips - presents.front().flips);
-    EXPECT_LE(counted, scheduled + 1);
-    EXPECT_GE(counted, scheduled - FramePacer::kMaxSkips - 1.5) << "behind after " << counted << " frames, "
-                                                                << scheduled << " scheduled";
+    return scheduled - double(p.flips - presents.front().flips);
+  };
+  const double most = FramePacer::kMaxSkips + 1.5;
+  size_t lastBehind = 0;
+  for (size_t i = 0; i < presents.size(); ++i) {
+    EXPECT_GE(lag(presents[i]), -1.0) << "ahead of the schedule at present " << i;
+    if (lag(presents[i]) > most) lastBehind = i;
   }
+  EXPECT_LT(lastBehind, presents.size() / 2) << "still falling behind after the first half";
   long flips = FlipCount(), shown = PresentCount();
   EXPECT_NEAR(double(shown) / double(flips), 1 / 2.4, 0.1) << shown << " of " << flips << " shown";
   EXPECT_LT(demo.fadeAlpha, 0.0f) << "the veil is gone 100 frame periods after the start";
