@@ -204,7 +204,6 @@ void HideMouse() {
 }
 
 void SetHeadless(bool on) { headless = on; }
-bool IsHeadless() { return headless; }
 void SetFrameSink(std::function<void(const FrameView&)> sink) { frameSink = std::move(sink); }
 long FlipCount() { return flips; }
 const std::string& GraphicsError() { return lastError; }

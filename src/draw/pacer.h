@@ -68,8 +68,6 @@ class FramePacer {
   // skips per present for a while: the demo is falling behind its music.
   bool FallingBehind() const { return saturated_ >= 8; }
 
-  double Period() const { return period_; }
-
  private:
   void Advance() { ideal_ += period_; }
 

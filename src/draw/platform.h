@@ -26,7 +26,6 @@ struct FrameView {
 struct DemoQuit {};
 
 void SetHeadless(bool headless);
-bool IsHeadless();
 
 void SetClockSource(std::function<int()> clock);
 void SetEscapeSource(std::function<int()> hits);

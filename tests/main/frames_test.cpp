@@ -30,7 +30,9 @@ class FramesTest : public DisplayTest {
     SetSkipPolicy(nullptr);
     SetFrameHook(nullptr);
     SetPacing(false);
-    if (paced_) EXPECT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
+    if (paced_) {
+      EXPECT_TRUE(CreateGraphics(800, 600, 32, 60, 0));
+    }
     DisplayTest::TearDown();
   }
 
